@@ -1,0 +1,167 @@
+// The built program, driven through pipes and a pseudo-terminal as a user
+// or another program would drive it.
+
+#include "support.hpp"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+// What a run over pipes shows: `shown` exactly, then, when `region` is
+// given, the closing sentence with that region and one dish of row `row`.
+struct PipeCase {
+    const char* name;
+    std::string input;
+    std::string shown;
+    const char* region = nullptr;
+    int row = 0;
+};
+
+// The region or cuisine menu and four wrong answers, each with its pause.
+std::string wrong_at(const std::string& menu, const std::string& message, int times)
+{
+    std::string screens;
+    for (int i = 0; i < times; ++i)
+        screens += message + menu;
+    return screens;
+}
+
+const std::string& R = region_menu;
+const std::string& C = cuisine_menu;
+
+TEST(Pipes, ShowExactlyTheDialogue)
+{
+    const PipeCase cases[] = {
+        {"99 quits at the region menu", "99\n", R},
+        {"99 quits at the cuisine menu", "1\n99\n", R + C},
+        {"99 followed by a letter quits", "99x\n", R},
+        {"a whole dialogue", "2\n3\n\n", R + C, "부산", 2},
+        {"spaces and a leading zero", "  03\n 01\n\n", R + C, "인천", 0},
+        {"a letter after a number is dropped", "3a\n2b\n", R + C, "인천", 1},
+        {"two answers on one line", "2 3\n\n", R + C, "부산", 2},
+        {"wrong regions", "0\n\n4\n\n-1\n\n98\n\n100\n\n1\n1\n\n",
+         R + wrong_at(R, wrong_region, 5) + C, "서울", 0},
+        {"wrong cuisines", "1\n0\n\n4\n\n-1\n\n98\n\n100\n\n2\n\n",
+         R + C + wrong_at(C, wrong_cuisine, 5), "서울", 1},
+        {"a wrong answer's pause takes what waits on its line", "5 \n99\n", R + wrong_region + R},
+        {"letters take passes of two", "ab\n99\n", R + wrong_region + R},
+        {"a sign alone is taken as no number", "+\n99\n", R + wrong_region + R + wrong_region + R},
+        {"CR LF line ends", "3\r\n2\r\n\r\n", R + C, "인천", 1},
+        {"numbers past 32 bits never wrap", "4294967297\n\n4294967395\n\n-4294967295\n\n99\n",
+         R + wrong_at(R, wrong_region, 3)},
+        {"past 32 bits at the cuisine menu", "3\n4294967297\n\n3\n", R + C + wrong_cuisine + C,
+         "인천", 2},
+        {"no input at all", "", R},
+        {"input ends after a wrong answer", "5", R + wrong_region + R},
+        {"input ends in the cuisine menu", "1\n", R + C},
+        {"input ends in a sign", "3\n-", R + C},
+        {"input ends before the last pause", "1\n3", R + C, "서울", 2},
+    };
+    for (const PipeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Finished run = run_program(c.input);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.errors, "");
+        if (c.region == nullptr) {
+            EXPECT_EQ(run.output, euc_kr(c.shown));
+            continue;
+        }
+        int matches = 0;
+        for (const char* dish : dish_rows[c.row])
+            matches += run.output == euc_kr(c.shown + closing(c.region, dish));
+        EXPECT_EQ(matches, 1) << run.output;
+    }
+}
+
+// Reads from the program until what it has written ends with `prompt`, and
+// fails if the prompt hasn't come within five seconds.
+void await(int output, std::string& seen, const std::string& prompt)
+{
+    const std::string expected = euc_kr(prompt);
+    while (seen.size() < expected.size() ||
+           seen.compare(seen.size() - expected.size(), expected.size(), expected) != 0) {
+        pollfd ready = {output, POLLIN, 0};
+        ASSERT_EQ(poll(&ready, 1, 5000), 1) << "no prompt while waiting for input";
+        char buffer[4096];
+        const ssize_t count = read(output, buffer, sizeof buffer);
+        ASSERT_GT(count, 0) << "the output ended early";
+        seen.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+TEST(Pipes, ShowEachPromptBeforeWaiting)
+{
+    Running program = start_program();
+    std::string seen;
+    await(program.output, seen, region_menu);
+    write_all(program.input, "2\n");
+    await(program.output, seen, cuisine_menu);
+    write_all(program.input, "5\n");
+    await(program.output, seen, wrong_cuisine);
+    write_all(program.input, "\n");
+    await(program.output, seen, cuisine_menu);
+    write_all(program.input, "1\n");
+    await(program.output, seen, " 입니다.");
+    write_all(program.input, "\n");
+    const Finished rest = finish_program(program);
+    EXPECT_EQ(rest.output, "");
+    EXPECT_EQ(rest.status, 0);
+}
+
+TEST(Pipes, IgnoreArguments)
+{
+    const Finished run = run_program("99\n", {"--help", "-x", "3"});
+    EXPECT_EQ(run.output, euc_kr(region_menu));
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Pipes, ReportAWriteErrorAndFail)
+{
+    const Finished run = run_program("2\n3\n\n", {}, "/dev/full");
+    EXPECT_EQ(run.errors, "meal-recommender: write error: No space left on device\n");
+    EXPECT_EQ(run.status, 1);
+}
+
+// On a terminal the Korean is shown in the user's character set, and a wrong
+// region clears the screen the way clear(1) does.
+TEST(Terminal, ConvertsToUtf8AndClears)
+{
+    const std::string clear = "\x1b[H\x1b[2J\x1b[3J";
+    const struct {
+        const char* locale;
+        const char* input;
+        std::string shown;
+    } cases[] = {
+        {"C.UTF-8", "5\n\n1\n5\n\n99\n", R + wrong_region + clear + R + C + wrong_cuisine + C},
+        {"C", "0\n\n99\n", R + wrong_region + clear + R},
+        {"POSIX", "99\n", R},
+        {"xx_XX.no-such-locale", "99\n", R},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const Finished run = run_in_terminal(c.input, c.locale);
+        EXPECT_EQ(run.output, c.shown);
+        EXPECT_EQ(run.status, 0);
+    }
+}
+
+TEST(Terminal, LeavesEucKrUnchangedForAnEucKrLocale)
+{
+    char folder[] = "/tmp/meal-locale-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string locale = std::string(folder) + "/ko_KR.EUC-KR";
+    const std::string make = "localedef -i ko_KR -f EUC-KR " + locale + " 2>/dev/null";
+    if (std::system(make.c_str()) != 0)
+        GTEST_SKIP() << "localedef can't make a ko_KR.EUC-KR locale here";
+    const Finished run = run_in_terminal("1\n3\n\n", "ko_KR.EUC-KR", folder);
+    std::system(("rm -rf " + std::string(folder)).c_str());
+    int matches = 0;
+    for (const char* dish : dish_rows[2])
+        matches += run.output == euc_kr(R + C + closing("서울", dish));
+    EXPECT_EQ(matches, 1) << run.output;
+}
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "support.hpp"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <iconv.h>
+#include <pty.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+extern char** environ;
+
+std::string euc_kr(std::string_view utf8)
+{
+    iconv_t cd = iconv_open("EUC-KR", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("no UTF-8 to EUC-KR conversion");
+    std::string result(utf8.size() * 2, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    std::size_t in_left = utf8.size();
+    char* out = result.data();
+    std::size_t room = result.size();
+    const bool ok = iconv(cd, &in, &in_left, &out, &room) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    if (!ok)
+        throw std::runtime_error("not convertible to EUC-KR: " + std::string(utf8));
+    result.resize(result.size() - room);
+    return result;
+}
+
+namespace {
+
+std::string read_all(int fd)
+{
+    std::string text;
+    char buffer[65536];
+    for (ssize_t count; (count = read(fd, buffer, sizeof buffer)) != 0;) {
+        if (count > 0)
+            text.append(buffer, static_cast<std::size_t>(count));
+        else if (errno != EINTR)
+            break; // a terminal whose other side has closed says EIO
+    }
+    close(fd);
+    return text;
+}
+
+int wait_for(int pid)
+{
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::vector<char*> argument_vector(std::vector<std::string>& words)
+{
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
+} // namespace
+
+void write_all(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t count = write(fd, bytes.data(), bytes.size());
+        if (count < 0 && errno != EINTR)
+            return; // the program has ended without reading the rest
+        bytes.remove_prefix(count < 0 ? 0 : static_cast<std::size_t>(count));
+    }
+}
+
+Running start_program(const std::vector<std::string>& arguments, const char* output_path)
+{
+    // The program may end before it has read all that it is given: that must
+    // not end the tests as well.
+    signal(SIGPIPE, SIG_IGN);
+    int in[2], out[2], err[2];
+    if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
+    if (output_path != nullptr)
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output_path, O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
+    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
+        posix_spawn_file_actions_addclose(&actions, fd);
+    // The program gets the default SIGPIPE, as from a shell.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
+    std::vector<std::string> words = {MEAL_RECOMMENDER};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv = argument_vector(words);
+    pid_t pid;
+    const int failed = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    close(in[0]);
+    close(out[1]);
+    close(err[1]);
+    if (output_path != nullptr) {
+        close(out[0]);
+        out[0] = -1;
+    }
+    if (failed != 0)
+        throw std::runtime_error("cannot start " + words[0]);
+    return {pid, in[1], out[0], err[0]};
+}
+
+Finished finish_program(Running& program)
+{
+    close(program.input);
+    Finished result{program.output < 0 ? "" : read_all(program.output), read_all(program.errors),
+                    wait_for(program.pid)};
+    return result;
+}
+
+Finished run_program(std::string_view input, const std::vector<std::string>& arguments,
+                     const char* output_path)
+{
+    Running program = start_program(arguments, output_path);
+    // The inputs are small enough for the pipe to hold them whole.
+    write_all(program.input, input);
+    return finish_program(program);
+}
+
+Finished run_in_terminal(std::string_view input, const char* locale, const char* locale_path)
+{
+    termios raw{};
+    cfmakeraw(&raw);
+    int terminal = -1;
+    const pid_t pid = forkpty(&terminal, nullptr, &raw, nullptr);
+    if (pid < 0)
+        throw std::runtime_error("forkpty failed");
+    if (pid == 0) {
+        setenv("LC_ALL", locale, 1);
+        if (locale_path != nullptr)
+            setenv("LOCPATH", locale_path, 1);
+        execl(MEAL_RECOMMENDER, MEAL_RECOMMENDER, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    write_all(terminal, input);
+    std::string output = read_all(terminal);
+    return {output, "", wait_for(pid)};
+}
