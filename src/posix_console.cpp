@@ -49,6 +49,14 @@ iconv_t open_terminal_converter()
     return iconv_open(codeset, text_encoding);
 }
 
+// Like clear(1), which clears nothing where the terminal's type is unknown or
+// is one without a screen to clear, such as the dumb terminal of an editor.
+bool can_clear()
+{
+    const char* type = std::getenv("TERM");
+    return type != nullptr && *type != '\0' && std::strcmp(type, "dumb") != 0;
+}
+
 [[noreturn]] void fail_write(int error)
 {
     char message[256];
@@ -63,6 +71,7 @@ iconv_t open_terminal_converter()
 
 PosixConsole::PosixConsole(int input_fd, int output_fd)
     : input_fd_(input_fd), output_fd_(output_fd), terminal_(isatty(output_fd) == 1),
+      clears_(terminal_ && can_clear()),
       converter_(terminal_ ? open_terminal_converter() : no_converter)
 {
 }
@@ -127,9 +136,9 @@ void PosixConsole::write(std::string_view text)
 
 void PosixConsole::clear_screen()
 {
-    // What clear(1) writes on such terminals: cursor home, erase the screen,
-    // erase the scrollback. Pipes and files get nothing.
-    if (terminal_)
+    // What clear(1) writes on common terminals: cursor home, erase the
+    // screen, erase the scrollback. Pipes and files get nothing.
+    if (clears_)
         put("\x1b[H\x1b[2J\x1b[3J");
 }
 

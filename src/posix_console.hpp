@@ -38,6 +38,7 @@ class PosixConsole final : public Console {
     int input_fd_;
     int output_fd_;
     bool terminal_;
+    bool clears_;
     iconv_t converter_;
     bool input_ended_ = false;
     std::size_t input_next_ = 0;

@@ -132,17 +132,22 @@ TEST(Terminal, ConvertsToUtf8AndClears)
     const std::string clear = "\x1b[H\x1b[2J\x1b[3J";
     const struct {
         const char* locale;
+        const char* term;
         const char* input;
         std::string shown;
     } cases[] = {
-        {"C.UTF-8", "5\n\n1\n5\n\n99\n", R + wrong_region + clear + R + C + wrong_cuisine + C},
-        {"C", "0\n\n99\n", R + wrong_region + clear + R},
-        {"POSIX", "99\n", R},
-        {"xx_XX.no-such-locale", "99\n", R},
+        {"C.UTF-8", "xterm", "5\n\n1\n5\n\n99\n",
+         R + wrong_region + clear + R + C + wrong_cuisine + C},
+        {"C", "linux", "0\n\n99\n", R + wrong_region + clear + R},
+        {"POSIX", "xterm", "99\n", R},
+        {"xx_XX.no-such-locale", "xterm", "99\n", R},
+        {"C.UTF-8", "dumb", "0\n\n99\n", R + wrong_region + R},
+        {"C.UTF-8", "", "0\n\n99\n", R + wrong_region + R},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.locale);
-        const Finished run = run_in_terminal(c.input, c.locale);
+        SCOPED_TRACE(std::string(c.locale) + " on " + c.term);
+        const Finished run = run_in_terminal(
+            c.input, {std::string("LC_ALL=") + c.locale, std::string("TERM=") + c.term});
         EXPECT_EQ(run.output, c.shown);
         EXPECT_EQ(run.status, 0);
     }
@@ -156,7 +161,8 @@ TEST(Terminal, LeavesEucKrUnchangedForAnEucKrLocale)
     const std::string make = "localedef -i ko_KR -f EUC-KR " + locale + " 2>/dev/null";
     if (std::system(make.c_str()) != 0)
         GTEST_SKIP() << "localedef can't make a ko_KR.EUC-KR locale here";
-    const Finished run = run_in_terminal("1\n3\n\n", "ko_KR.EUC-KR", folder);
+    const Finished run = run_in_terminal(
+        "1\n3\n\n", {"LC_ALL=ko_KR.EUC-KR", "TERM=xterm", std::string("LOCPATH=") + folder});
     std::system(("rm -rf " + std::string(folder)).c_str());
     int matches = 0;
     for (const char* dish : dish_rows[2])

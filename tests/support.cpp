@@ -138,7 +138,7 @@ Finished run_program(std::string_view input, const std::vector<std::string>& arg
     return finish_program(program);
 }
 
-Finished run_in_terminal(std::string_view input, const char* locale, const char* locale_path)
+Finished run_in_terminal(std::string_view input, std::vector<std::string> settings)
 {
     termios raw{};
     cfmakeraw(&raw);
@@ -147,9 +147,8 @@ Finished run_in_terminal(std::string_view input, const char* locale, const char*
     if (pid < 0)
         throw std::runtime_error("forkpty failed");
     if (pid == 0) {
-        setenv("LC_ALL", locale, 1);
-        if (locale_path != nullptr)
-            setenv("LOCPATH", locale_path, 1);
+        for (std::string& setting : settings)
+            putenv(setting.data());
         execl(MEAL_RECOMMENDER, MEAL_RECOMMENDER, static_cast<char*>(nullptr));
         _exit(127);
     }

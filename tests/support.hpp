@@ -83,10 +83,8 @@ Finished run_program(std::string_view input, const std::vector<std::string>& arg
                      const char* output_path = nullptr);
 
 // Runs the built program on a pseudo-terminal in raw mode, so that bytes pass
-// both ways unchanged, with LC_ALL set to `locale`.
-// LOCPATH is set too when `locale_path` is given.
-Finished run_in_terminal(std::string_view input, const char* locale,
-                         const char* locale_path = nullptr);
+// both ways unchanged, with the environment's `settings` ("NAME=value").
+Finished run_in_terminal(std::string_view input, std::vector<std::string> settings);
 
 // Writes all of `bytes` to a file descriptor.
 void write_all(int fd, std::string_view bytes);
