@@ -6,7 +6,7 @@
 // of input bytes that it can look one byte ahead in, somewhere to write its
 // EUC-KR texts, and a way to clear the screen.
 class Console {
-  public:
+public:
     static constexpr int end = -1;
 
     // The next input byte (0 to 255) without taking it, or `end` once the
@@ -17,7 +17,7 @@ class Console {
     virtual void write(std::string_view text) = 0;
     virtual void clear_screen() = 0;
 
-  protected:
+protected:
     Console() = default;
     Console(const Console&) = default;
     Console& operator=(const Console&) = default;

@@ -145,14 +145,10 @@ void PosixConsole::clear_screen()
 void PosixConsole::finish()
 {
     if (converter_ != no_converter) {
-        char* out = output_ + output_size_;
-        std::size_t room = sizeof output_ - output_size_;
-        if (iconv(converter_, nullptr, nullptr, &out, &room) == static_cast<std::size_t>(-1)) {
-            flush();
-            out = output_;
-            room = sizeof output_;
-            (void)iconv(converter_, nullptr, nullptr, &out, &room);
-        }
+        flush();
+        char* out = output_;
+        std::size_t room = sizeof output_;
+        (void)iconv(converter_, nullptr, nullptr, &out, &room);
         output_size_ = sizeof output_ - room;
     }
     flush();

@@ -16,7 +16,7 @@
 // and the screen can be cleared; to anything else the bytes go unchanged.
 // A failed write ends the process with a message and status 1.
 class PosixConsole final : public Console {
-  public:
+public:
     PosixConsole(int input_fd, int output_fd);
     ~PosixConsole();
     PosixConsole(const PosixConsole&) = delete;
@@ -29,7 +29,7 @@ class PosixConsole final : public Console {
     // Writes out what is held back, ending any shift state of the conversion.
     void finish();
 
-  private:
+private:
     bool fill();
     void put(std::string_view bytes);
     void convert(std::string_view text);

@@ -105,22 +105,4 @@ TEST(Pickers, DrawEveryDishOfTheirOwnRowOnly)
     }
 }
 
-TEST(Dialogue, ClearsTheScreenOnlyAfterAWrongRegion)
-{
-    const struct {
-        const char* input;
-        std::string output; // in UTF-8
-    } cases[] = {
-        {"5\n\n0 x99\n", region_menu + wrong_region + "[clear]" + region_menu + wrong_region +
-                             "[clear]" + region_menu},
-        {"1\n5\n\n99\n", region_menu + cuisine_menu + wrong_cuisine + cuisine_menu},
-    };
-    for (const auto& c : cases) {
-        MemoryConsole console(c.input);
-        DialogueState state{};
-        run_dialogue(console, state);
-        EXPECT_EQ(console.output, euc_kr(c.output)) << c.input;
-    }
-}
-
 } // namespace

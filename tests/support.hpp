@@ -36,7 +36,7 @@ inline std::string closing(std::string_view region, std::string_view dish)
 // A console over a string of input, collecting what is written. A clear of
 // the screen shows in the output as "[clear]".
 class MemoryConsole final : public Console {
-  public:
+public:
     explicit MemoryConsole(std::string_view input) : input_(input) {}
     int peek() override
     {
@@ -54,7 +54,7 @@ class MemoryConsole final : public Console {
 
     std::string output;
 
-  private:
+private:
     std::string_view input_;
     std::size_t next_ = 0;
 };
