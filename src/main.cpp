@@ -2,11 +2,10 @@
 // then recommends one dish of that kind, drawn at random, for today's meal.
 
 #include "dialogue.hpp"
-#include "posix_console.hpp"
+#include "system_console.hpp"
 
 #include <cstdlib>
 #include <ctime>
-#include <unistd.h>
 
 // Command-line arguments are not used: the program has no options.
 int main()
@@ -15,9 +14,9 @@ int main()
     // the same second draw the same dish for the same answers.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
-    PosixConsole console(STDIN_FILENO, STDOUT_FILENO);
+    SystemConsole console(0, 1); // standard input and output
     DialogueState state{};
     run_dialogue(console, state);
-    console.finish();
+    console.flush();
     return 0;
 }

@@ -66,12 +66,12 @@ TEST(Pipes, ShowExactlyTheDialogue)
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.errors, "");
         if (c.region == nullptr) {
-            EXPECT_EQ(run.output, euc_kr(c.shown));
+            EXPECT_EQ(run.output, written(c.shown));
             continue;
         }
         int matches = 0;
         for (const char* dish : dish_rows[c.row])
-            matches += run.output == euc_kr(c.shown + closing(c.region, dish));
+            matches += run.output == written(c.shown + closing(c.region, dish));
         EXPECT_EQ(matches, 1) << run.output;
     }
 }
@@ -80,7 +80,7 @@ TEST(Pipes, ShowExactlyTheDialogue)
 // fails if the prompt hasn't come within five seconds.
 void await(int output, std::string& seen, const std::string& prompt)
 {
-    const std::string expected = euc_kr(prompt);
+    const std::string expected = written(prompt);
     while (seen.size() < expected.size() ||
            seen.compare(seen.size() - expected.size(), expected.size(), expected) != 0) {
         pollfd ready = {output, POLLIN, 0};
@@ -114,14 +114,14 @@ TEST(Pipes, ShowEachPromptBeforeWaiting)
 TEST(Pipes, IgnoreArguments)
 {
     const Finished run = run_program("99\n", {"--help", "-x", "3"});
-    EXPECT_EQ(run.output, euc_kr(region_menu));
+    EXPECT_EQ(run.output, written(region_menu));
     EXPECT_EQ(run.status, 0);
 }
 
 TEST(Pipes, ReportAWriteErrorAndFail)
 {
     const Finished run = run_program("2\n3\n\n", {}, "/dev/full");
-    EXPECT_EQ(run.errors, "meal-recommender: write error: No space left on device\n");
+    EXPECT_EQ(run.errors, written("meal-recommender: write error: No space left on device\n"));
     EXPECT_EQ(run.status, 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <iconv.h>
 #include <pty.h>
@@ -29,6 +30,18 @@ std::string euc_kr(std::string_view utf8)
         throw std::runtime_error("not convertible to EUC-KR: " + std::string(utf8));
     result.resize(result.size() - room);
     return result;
+}
+
+std::string written(std::string_view utf8)
+{
+    std::string bytes = euc_kr(utf8);
+    const char* line_end = std::getenv("MEAL_LINE_END");
+    if (line_end == nullptr || std::string_view(line_end) != "crlf")
+        return bytes;
+    std::string windows;
+    for (char byte : bytes)
+        windows += byte == '\n' ? "\r\n" : std::string(1, byte);
+    return windows;
 }
 
 namespace {
@@ -102,7 +115,11 @@ Running start_program(const std::vector<std::string>& arguments, const char* out
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
 
-    std::vector<std::string> words = {MEAL_RECOMMENDER};
+    std::vector<std::string> words;
+    if (const char* launcher = std::getenv("MEAL_LAUNCHER"))
+        words.emplace_back(launcher);
+    const char* program = std::getenv("MEAL_RECOMMENDER");
+    words.emplace_back(program != nullptr ? program : MEAL_RECOMMENDER);
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv = argument_vector(words);
     pid_t pid;

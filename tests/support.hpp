@@ -33,6 +33,10 @@ inline std::string closing(std::string_view region, std::string_view dish)
     return "\n오늘의 추천 음식은 " + std::string(region) + std::string(dish) + " 입니다.";
 }
 
+// What the program writes to a pipe for a UTF-8 text: its EUC-KR bytes, with
+// each line feed written as CR LF when MEAL_LINE_END=crlf (a Windows build).
+std::string written(std::string_view utf8);
+
 // A console over a string of input, collecting what is written. A clear of
 // the screen shows in the output as "[clear]".
 class MemoryConsole final : public Console {
@@ -65,8 +69,10 @@ struct Finished {
     int status; // the exit status, or 128 plus the signal that ended it
 };
 
-// The built program, started with pipes on its standard streams, or with its
-// output going to the file `output_path` when one is given.
+// The built program, or the one that MEAL_RECOMMENDER names, run through the
+// launcher that MEAL_LAUNCHER names if there is one (such as Wine), started
+// with pipes on its standard streams, or with its output going to the file
+// `output_path` when one is given.
 struct Running {
     int pid;
     int input;  // write end; close it to end the program's input
