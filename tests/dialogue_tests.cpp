@@ -3,13 +3,16 @@
 
 #include "catalogue.hpp"
 #include "dialogue.hpp"
-#include "support.hpp"
+#include "memory_console.hpp"
+#include "number_oracle.hpp"
+#include "screens.hpp"
 #include "texts.hpp"
 
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <gtest/gtest.h>
+#include <random>
 #include <set>
 
 namespace {
@@ -82,6 +85,22 @@ TEST(ReadNumber, FollowsScanfAndSaturates)
         EXPECT_EQ(read_number(console, value), c.result) << c.input;
         EXPECT_EQ(value, c.value) << c.input;
         EXPECT_EQ(console.rest(), c.rest) << c.input;
+    }
+}
+
+// Random streams from an alphabet of what numbers are made of and what
+// stops them; each stream is shown if it reads differently.
+TEST(ReadNumber, ReadsAsTheCLibrarysScanfDoes)
+{
+    constexpr std::string_view alphabet = "0123456789999+-   \n\n\t\v\f\rxZ.\x80\xb0\xff";
+    std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> length(1, 40);
+    for (int stream = 0; stream < 20000; ++stream) {
+        std::string bytes;
+        for (int i = length(random); i > 0; --i)
+            bytes += alphabet[pick(random)];
+        ASSERT_EQ(compare_with_scanf(bytes), "") << testing::PrintToString(bytes);
     }
 }
 

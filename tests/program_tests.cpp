@@ -1,7 +1,8 @@
 // The built program, driven through pipes and a pseudo-terminal as a user
 // or another program would drive it.
 
-#include "support.hpp"
+#include "process.hpp"
+#include "screens.hpp"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
