@@ -21,10 +21,11 @@ public:
     // Delivers all that is held back.
     void flush();
 
-protected:
-    BufferedConsole() = default;
     BufferedConsole(const BufferedConsole&) = delete;
     BufferedConsole& operator=(const BufferedConsole&) = delete;
+
+protected:
+    BufferedConsole() = default;
     ~BufferedConsole() = default;
 
     // Reads some input into `buffer`, waiting for it if need be, and returns
@@ -41,8 +42,8 @@ private:
     std::size_t input_next_ = 0;
     std::size_t input_size_ = 0;
     std::size_t output_size_ = 0;
-    char input_[4096];
-    char output_[8192];
+    char input_[4096] = {};
+    char output_[8192] = {};
 };
 
 // Ends the process after a failed write to standard output: a failure must

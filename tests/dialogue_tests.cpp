@@ -112,7 +112,8 @@ TEST(Pickers, DrawEveryDishOfTheirOwnRowOnly)
         std::set<int> drawn;
         for (int draw = 0; draw < 300; ++draw) {
             DialogueState state{};
-            std::strcpy(state.recommendation_text, euc_kr("부산").c_str());
+            const std::string busan = euc_kr("부산");
+            std::memcpy(state.recommendation_text, busan.c_str(), busan.size() + 1);
             pickers[row](state);
             ASSERT_GE(state.last_pick, 0);
             ASSERT_LE(state.last_pick, 2);

@@ -32,11 +32,9 @@ std::string compare_with_scanf(std::string_view bytes)
                  my_value != INT32_MIN)
             difference = at + "scanf read " + std::to_string(their_value) + ", not " +
                          std::to_string(my_value);
-        else if (result == ReadResult::ended)
-            break;
-        else if (const int dropped = ours.get(); std::fgetc(oracle) != dropped)
+        else if (result != ReadResult::ended && std::fgetc(oracle) != ours.peek())
             difference = at + "a different byte was dropped";
-        else if (dropped == Console::end)
+        if (result == ReadResult::ended || ours.get() == Console::end)
             break;
     }
     std::fclose(oracle);
