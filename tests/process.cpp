@@ -6,13 +6,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <pty.h>
-#include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -37,12 +34,22 @@ int wait_for(int pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::vector<char*> argument_vector(std::vector<std::string>& words)
+// Replaces the child process with the program, or the launcher with the
+// program, followed by `arguments`.
+[[noreturn]] void exec_program(std::vector<std::string> arguments)
 {
-    std::vector<char*> argv(words.size() + 1, nullptr);
-    std::transform(words.begin(), words.end(), argv.begin(),
+    const char* launcher = std::getenv("MEAL_LAUNCHER");
+    const char* program = std::getenv("MEAL_RECOMMENDER");
+    arguments.insert(arguments.begin(), program != nullptr ? program : MEAL_RECOMMENDER);
+    if (launcher != nullptr)
+        arguments.insert(arguments.begin(), launcher);
+    std::vector<char*> argv(arguments.size() + 1, nullptr);
+    std::transform(arguments.begin(), arguments.end(), argv.begin(),
                    [](std::string& word) { return word.data(); });
-    return argv;
+    // The program gets the default SIGPIPE, as from a shell.
+    signal(SIGPIPE, SIG_DFL);
+    execv(argv[0], argv.data());
+    _exit(127);
 }
 
 } // namespace
@@ -65,36 +72,15 @@ Running start_program(const std::vector<std::string>& arguments, const char* out
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
         throw std::runtime_error("pipe failed");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, in[0], STDIN_FILENO);
-    if (output_path != nullptr)
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output_path, O_WRONLY, 0);
-    else
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
-        posix_spawn_file_actions_addclose(&actions, fd);
-    // The program gets the default SIGPIPE, as from a shell.
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    sigset_t defaults;
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
-
-    std::vector<std::string> words;
-    if (const char* launcher = std::getenv("MEAL_LAUNCHER"))
-        words.emplace_back(launcher);
-    const char* program = std::getenv("MEAL_RECOMMENDER");
-    words.emplace_back(program != nullptr ? program : MEAL_RECOMMENDER);
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv = argument_vector(words);
-    pid_t pid;
-    const int failed = posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(output_path != nullptr ? open(output_path, O_WRONLY) : out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
+            close(fd);
+        exec_program(arguments);
+    }
     close(in[0]);
     close(out[1]);
     close(err[1]);
@@ -102,8 +88,8 @@ Running start_program(const std::vector<std::string>& arguments, const char* out
         close(out[0]);
         out[0] = -1;
     }
-    if (failed != 0)
-        throw std::runtime_error("cannot start " + words[0]);
+    if (pid < 0)
+        throw std::runtime_error("fork failed");
     return {pid, in[1], out[0], err[0]};
 }
 
@@ -135,8 +121,7 @@ Finished run_in_terminal(std::string_view input, std::vector<std::string> settin
     if (pid == 0) {
         for (std::string& setting : settings)
             putenv(setting.data());
-        execl(MEAL_RECOMMENDER, MEAL_RECOMMENDER, static_cast<char*>(nullptr));
-        _exit(127);
+        exec_program({});
     }
     write_all(terminal, input);
     std::string output = read_all(terminal);

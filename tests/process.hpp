@@ -29,7 +29,7 @@ Finished finish_program(Running& program);
 Finished run_program(std::string_view input, const std::vector<std::string>& arguments = {},
                      const char* output_path = nullptr);
 
-// Runs the built program on a pseudo-terminal in raw mode, so that bytes pass
+// Runs the program on a pseudo-terminal in raw mode, so that bytes pass
 // both ways unchanged, with the environment's `settings` ("NAME=value").
 Finished run_in_terminal(std::string_view input, std::vector<std::string> settings);
 

@@ -21,7 +21,7 @@ struct PipeCase {
     int row = 0;
 };
 
-// The region or cuisine menu and four wrong answers, each with its pause.
+// `times` wrong answers at a menu: each message followed by the menu again.
 std::string wrong_at(const std::string& menu, const std::string& message, int times)
 {
     std::string screens;
@@ -29,6 +29,19 @@ std::string wrong_at(const std::string& menu, const std::string& message, int ti
         screens += message + menu;
     return screens;
 }
+
+// Whether `output` is `shown` and then the closing sentence for `region` and
+// one dish of row `row`, all in UTF-8 made into bytes by `encode`.
+bool recommends(const std::string& output, const std::string& shown, const char* region, int row,
+                std::string (*encode)(std::string_view))
+{
+    int matches = 0;
+    for (const char* dish : dish_rows[row])
+        matches += output == encode(shown + closing(region, dish));
+    return matches == 1;
+}
+
+std::string utf8(std::string_view text) { return std::string(text); }
 
 const std::string& R = region_menu;
 const std::string& C = cuisine_menu;
@@ -70,10 +83,7 @@ TEST(Pipes, ShowExactlyTheDialogue)
             EXPECT_EQ(run.output, written(c.shown));
             continue;
         }
-        int matches = 0;
-        for (const char* dish : dish_rows[c.row])
-            matches += run.output == written(c.shown + closing(c.region, dish));
-        EXPECT_EQ(matches, 1) << run.output;
+        EXPECT_TRUE(recommends(run.output, c.shown, c.region, c.row, written)) << run.output;
     }
 }
 
@@ -152,6 +162,8 @@ TEST(Terminal, ConvertsToUtf8AndClears)
         EXPECT_EQ(run.output, c.shown);
         EXPECT_EQ(run.status, 0);
     }
+    const Finished run = run_in_terminal("1\n2\n\n", {"LC_ALL=C.UTF-8", "TERM=xterm"});
+    EXPECT_TRUE(recommends(run.output, R + C, "서울", 1, utf8)) << run.output;
 }
 
 TEST(Terminal, LeavesEucKrUnchangedForAnEucKrLocale)
@@ -165,10 +177,7 @@ TEST(Terminal, LeavesEucKrUnchangedForAnEucKrLocale)
     const Finished run = run_in_terminal(
         "1\n3\n\n", {"LC_ALL=ko_KR.EUC-KR", "TERM=xterm", std::string("LOCPATH=") + folder});
     std::system(("rm -rf " + std::string(folder)).c_str());
-    int matches = 0;
-    for (const char* dish : dish_rows[2])
-        matches += run.output == euc_kr(R + C + closing("서울", dish));
-    EXPECT_EQ(matches, 1) << run.output;
+    EXPECT_TRUE(recommends(run.output, R + C, "서울", 2, euc_kr)) << run.output;
 }
 
 } // namespace
