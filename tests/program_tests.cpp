@@ -4,8 +4,10 @@
 #include "process.hpp"
 #include "screens.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <poll.h>
 #include <unistd.h>
 
@@ -35,10 +37,10 @@ std::string wrong_at(const std::string& menu, const std::string& message, int ti
 bool recommends(const std::string& output, const std::string& shown, const char* region, int row,
                 std::string (*encode)(std::string_view))
 {
-    int matches = 0;
-    for (const char* dish : dish_rows[row])
-        matches += output == encode(shown + closing(region, dish));
-    return matches == 1;
+    const auto shows = [&](const char* dish) {
+        return output == encode(shown + closing(region, dish));
+    };
+    return std::count_if(std::begin(dish_rows[row]), std::end(dish_rows[row]), shows) == 1;
 }
 
 std::string utf8(std::string_view text) { return std::string(text); }
