@@ -168,18 +168,27 @@ TEST(Terminal, ConvertsToUtf8AndClears)
     EXPECT_TRUE(recommends(run.output, R + C, "서울", 1, utf8)) << run.output;
 }
 
-TEST(Terminal, LeavesEucKrUnchangedForAnEucKrLocale)
+// Locales made for the test, since a fresh machine has only C.UTF-8: an
+// EUC-KR one gets the bytes unchanged, and one whose set has no Hangul shows
+// a question mark for each syllable.
+TEST(Terminal, FollowsLocalesWithoutUtf8)
 {
     char folder[] = "/tmp/meal-locale-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string locale = std::string(folder) + "/ko_KR.EUC-KR";
-    const std::string make = "localedef -i ko_KR -f EUC-KR " + locale + " 2>/dev/null";
-    if (std::system(make.c_str()) != 0)
-        GTEST_SKIP() << "localedef can't make a ko_KR.EUC-KR locale here";
-    const Finished run = run_in_terminal(
-        "1\n3\n\n", {"LC_ALL=ko_KR.EUC-KR", "TERM=xterm", std::string("LOCPATH=") + folder});
+    const std::string make = std::string("localedef -i ko_KR -f EUC-KR ") + folder +
+                             "/ko_KR.EUC-KR 2>/dev/null && localedef -i en_US -f ISO-8859-1 " +
+                             folder + "/en_US.ISO-8859-1 2>/dev/null";
+    const bool made = std::system(make.c_str()) == 0;
+    const std::string path = std::string("LOCPATH=") + folder;
+    const Finished korean =
+        run_in_terminal("1\n3\n\n", {"LC_ALL=ko_KR.EUC-KR", "TERM=xterm", path});
+    const Finished latin = run_in_terminal("99\n", {"LC_ALL=en_US.ISO-8859-1", "TERM=xterm", path});
     std::system(("rm -rf " + std::string(folder)).c_str());
-    EXPECT_TRUE(recommends(run.output, R + C, "서울", 2, euc_kr)) << run.output;
+    if (!made)
+        GTEST_SKIP() << "localedef can't make the locales here";
+    EXPECT_TRUE(recommends(korean.output, R + C, "서울", 2, euc_kr)) << korean.output;
+    EXPECT_EQ(latin.output, "=====================??? ? ???\?=====================\n"
+                            "?? ??? ??????\n1.??, 2.??, 3.?? (99.?\?):");
 }
 
 } // namespace
