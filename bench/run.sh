@@ -55,6 +55,17 @@ compare() {
     printf '%-34s %12s %12s %-5s %s\n' "$1" "$2" "$3" "$5" "$verdict"
 }
 
+# Start-up stays that of a C program only while no C++ run-time library is
+# loaded.
+needed=$(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | tr '\n' ' ')
+echo "libraries loaded at start-up: $needed"
+case "$needed" in
+*libstdc++* | *libc++* | *libgcc_s*)
+    echo "a C++ run-time library is loaded"
+    failed=1
+    ;;
+esac
+
 printf '%-34s %12s %12s %-5s %s\n' measure program reference unit verdict
 compare "instructions, full dialogue" "$(instructions "$program")" \
     "$(instructions "$work/reference")" 10 Ir

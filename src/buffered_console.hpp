@@ -25,6 +25,8 @@ public:
     BufferedConsole& operator=(const BufferedConsole&) = delete;
 
 protected:
+    // The buffers are left unset: only what has been put into them is read.
+    // cppcheck-suppress uninitMemberVar
     BufferedConsole() = default;
     ~BufferedConsole() = default;
 
@@ -42,8 +44,8 @@ private:
     std::size_t input_next_ = 0;
     std::size_t input_size_ = 0;
     std::size_t output_size_ = 0;
-    char input_[4096] = {};
-    char output_[8192] = {};
+    char input_[4096];
+    char output_[8192];
 };
 
 // Ends the process after a failed write to standard output: a failure must
