@@ -1,7 +1,6 @@
 #include "posix_console.hpp"
 
 #include <cerrno>
-#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
