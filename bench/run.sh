@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the built program against a plain C stdio version of the same
-# dialogue (reference.c), built here with the same compiler:
+# dialogue (reference.c), built by CMake in the same build folder, with the
+# same compiler and the same hardening:
 #   - user-space instructions of a scripted full dialogue (valgrind's callgrind),
 #   - peak resident memory of that dialogue and of long garbage input
 #     (/usr/bin/time), which must stay flat as the input grows,
@@ -8,15 +9,18 @@
 # The program must stay within 10% of the reference on instructions and
 # within 15% on memory and time; the script exits 1 when it does not.
 #
-# Usage: bench/run.sh [path/to/meal-recommender]   (default: build/meal-recommender)
+# Usage: bench/run.sh [build folder]   (default: build); needs valgrind and
+# /usr/bin/time (Debian's packages valgrind and time)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-program=$(realpath "${1:-$here/../build/meal-recommender}")
+folder=$(realpath "${1:-$here/../build}")
+cmake --build "$folder" --target meal-recommender bench-reference >/dev/null
+program=$folder/meal-recommender
+reference=$folder/bench-reference
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cc -O2 -o "$work/reference" "$here/reference.c"
 printf '2\n3\n\n' >"$work/dialogue"
 head -c 2000000 /dev/zero | tr '\0' x >"$work/garbage"
 head -c 20000000 /dev/zero | tr '\0' x >"$work/garbage-large"
@@ -68,13 +72,13 @@ esac
 
 printf '%-34s %12s %12s %-5s %s\n' measure program reference unit verdict
 compare "instructions, full dialogue" "$(instructions "$program")" \
-    "$(instructions "$work/reference")" 10 Ir
+    "$(instructions "$reference")" 10 Ir
 compare "peak memory, full dialogue" "$(peak_kib "$program" "$work/dialogue")" \
-    "$(peak_kib "$work/reference" "$work/dialogue")" 15 KiB
+    "$(peak_kib "$reference" "$work/dialogue")" 15 KiB
 compare "peak memory, 2,000,000 garbage" "$(peak_kib "$program" "$work/garbage")" \
-    "$(peak_kib "$work/reference" "$work/garbage")" 15 KiB
+    "$(peak_kib "$reference" "$work/garbage")" 15 KiB
 compare "peak memory, 20,000,000 garbage" "$(peak_kib "$program" "$work/garbage-large")" \
-    "$(peak_kib "$work/reference" "$work/garbage-large")" 15 KiB
+    "$(peak_kib "$reference" "$work/garbage-large")" 15 KiB
 compare "time, 2,000,000 garbage" "$(garbage_ms "$program")" \
-    "$(garbage_ms "$work/reference")" 15 ms
+    "$(garbage_ms "$reference")" 15 ms
 exit "$failed"
