@@ -92,6 +92,8 @@ TEST(ReadNumber, FollowsScanfAndSaturates)
 // stops them; each stream is shown if it reads differently.
 TEST(ReadNumber, ReadsAsTheCLibrarysScanfDoes)
 {
+    if (!scanf_is_comparable)
+        GTEST_SKIP() << "this C library's scanf reads a lone sign differently from glibc's";
     constexpr std::string_view alphabet = "0123456789999+-   \n\n\t\v\f\rxZ.\x80\xb0\xff";
     std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);

@@ -1,7 +1,17 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
+
+// The C libraries differ in what scanf does with a sign that no digit
+// follows: glibc takes it, the BSDs' libraries push it back. The program
+// reads numbers as glibc does, so only glibc's scanf is a fair yardstick.
+#ifdef __GLIBC__
+inline constexpr bool scanf_is_comparable = true;
+#else
+inline constexpr bool scanf_is_comparable = false;
+#endif
 
 // Reads `bytes` as the dialogue reads answers, a number and then one byte
 // dropped, again and again: once with the C library's fscanf("%d") and

@@ -5,11 +5,19 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <pty.h>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
+
+// forkpty()'s header differs between the systems that have it.
+#if defined(__APPLE__) || defined(__NetBSD__) || defined(__OpenBSD__)
+#include <util.h>
+#elif defined(__FreeBSD__)
+#include <libutil.h>
+#else
+#include <pty.h>
+#endif
 
 namespace {
 
