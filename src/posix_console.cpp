@@ -42,8 +42,9 @@ iconv_t open_terminal_converter()
     return iconv_open(codeset, "EUC-KR");
 }
 
-// Like clear(1), which clears nothing where the terminal's type is unknown or
-// is one without a screen to clear, such as the dumb terminal of an editor.
+// Like clear(1), which writes nothing where TERM is unset or empty, or is
+// "dumb", the type of an editor's shell buffer, which has no screen to clear.
+// Every other type is taken to know the common escape sequences.
 bool can_clear()
 {
     const char* type = std::getenv("TERM");
