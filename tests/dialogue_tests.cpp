@@ -66,6 +66,14 @@ TEST(ReadNumber, FollowsScanfAndSaturates)
         {"+-5", ReadResult::nothing, 7, "-5"},
         {"- 5", ReadResult::nothing, 7, " 5"},
         {"\xb0\xa1", ReadResult::nothing, 7, "\xb0\xa1"},
+        {"!5", ReadResult::nothing, 7, "!5"},
+        {"*5", ReadResult::nothing, 7, "*5"},
+        {",5", ReadResult::nothing, 7, ",5"},
+        {"\x01"
+         "5",
+         ReadResult::nothing, 7,
+         "\x01"
+         "5"},
         {"", ReadResult::ended, 7, ""},
         {" \n \n", ReadResult::ended, 7, ""},
         {"-", ReadResult::ended, 7, ""},
@@ -88,8 +96,9 @@ TEST(ReadNumber, FollowsScanfAndSaturates)
     }
 }
 
-// Random streams from an alphabet of what numbers are made of and what
-// stops them; each stream is shown if it reads differently.
+// Random streams, half of whose bytes come from an alphabet of what numbers
+// are made of and what stops them, and half from every byte value; each
+// stream is shown if it reads differently.
 TEST(ReadNumber, ReadsAsTheCLibrarysScanfDoes)
 {
     if (!scanf_is_comparable)
@@ -97,11 +106,12 @@ TEST(ReadNumber, ReadsAsTheCLibrarysScanfDoes)
     constexpr std::string_view alphabet = "0123456789999+-   \n\n\t\v\f\rxZ.\x80\xb0\xff";
     std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> any_byte(0, 255);
     std::uniform_int_distribution<int> length(1, 40);
     for (int stream = 0; stream < 20000; ++stream) {
         std::string bytes;
         for (int i = length(random); i > 0; --i)
-            bytes += alphabet[pick(random)];
+            bytes += i % 2 == 0 ? alphabet[pick(random)] : static_cast<char>(any_byte(random));
         ASSERT_EQ(compare_with_scanf(bytes), "") << testing::PrintToString(bytes);
     }
 }
@@ -125,6 +135,19 @@ TEST(Pickers, DrawEveryDishOfTheirOwnRowOnly)
         }
         EXPECT_EQ(drawn.size(), 3U) << dish_rows[row][0];
     }
+}
+
+// The region and the dish never come near the end of the text's buffer, so
+// only a unit test can reach its bound: the text is cut short, and nothing
+// after the buffer is touched.
+TEST(Recommendation, IsCutShortAtTheEndOfItsBuffer)
+{
+    DialogueState state{};
+    state.last_pick = 7;
+    append_recommendation(state, std::string(100, 'a'));
+    append_recommendation(state, std::string(100, 'b'));
+    EXPECT_EQ(state.recommendation_text, std::string(100, 'a') + std::string(27, 'b'));
+    EXPECT_EQ(state.last_pick, 7);
 }
 
 } // namespace

@@ -43,20 +43,22 @@ int wait_for(int pid)
 }
 
 // Replaces the child process with the program, or the launcher with the
-// program, followed by `arguments`.
-[[noreturn]] void exec_program(std::vector<std::string> arguments)
+// program, followed by `arguments`, all run by `prefix` if it is given.
+[[noreturn]] void exec_program(std::vector<std::string> arguments,
+                               const std::vector<std::string>& prefix = {})
 {
     const char* launcher = std::getenv("MEAL_LAUNCHER");
     const char* program = std::getenv("MEAL_RECOMMENDER");
     arguments.insert(arguments.begin(), program != nullptr ? program : MEAL_RECOMMENDER);
     if (launcher != nullptr)
         arguments.insert(arguments.begin(), launcher);
+    arguments.insert(arguments.begin(), prefix.begin(), prefix.end());
     std::vector<char*> argv(arguments.size() + 1, nullptr);
     std::transform(arguments.begin(), arguments.end(), argv.begin(),
                    [](std::string& word) { return word.data(); });
     // The program gets the default SIGPIPE, as from a shell.
     signal(SIGPIPE, SIG_DFL);
-    execv(argv[0], argv.data());
+    execvp(argv[0], argv.data());
     _exit(127);
 }
 
@@ -72,7 +74,8 @@ void write_all(int fd, std::string_view bytes)
     }
 }
 
-Running start_program(const std::vector<std::string>& arguments, const char* output_path)
+Running start_program(const std::vector<std::string>& arguments, const char* output_path,
+                      Input input, const std::vector<std::string>& prefix)
 {
     // The program may end before it has read all that it is given: that must
     // not end the tests as well.
@@ -80,14 +83,19 @@ Running start_program(const std::vector<std::string>& arguments, const char* out
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
         throw std::runtime_error("pipe failed");
+    // The flag belongs to the pipe's end itself, which the program shares.
+    if (input == Input::nonblocking_pipe)
+        fcntl(in[0], F_SETFL, O_NONBLOCK);
     const pid_t pid = fork();
     if (pid == 0) {
-        dup2(in[0], STDIN_FILENO);
+        dup2(input == Input::directory ? open("/", O_RDONLY) : in[0], STDIN_FILENO);
         dup2(output_path != nullptr ? open(output_path, O_WRONLY) : out[1], STDOUT_FILENO);
         dup2(err[1], STDERR_FILENO);
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             close(fd);
-        exec_program(arguments);
+        if (input == Input::closed)
+            close(STDIN_FILENO);
+        exec_program(arguments, prefix);
     }
     close(in[0]);
     close(out[1]);
@@ -110,9 +118,9 @@ Finished finish_program(Running& program)
 }
 
 Finished run_program(std::string_view input, const std::vector<std::string>& arguments,
-                     const char* output_path)
+                     const char* output_path, const std::vector<std::string>& prefix)
 {
-    Running program = start_program(arguments, output_path);
+    Running program = start_program(arguments, output_path, Input::pipe, prefix);
     // The inputs are small enough for the pipe to hold them whole.
     write_all(program.input, input);
     return finish_program(program);
@@ -127,8 +135,12 @@ Finished run_in_terminal(std::string_view input, std::vector<std::string> settin
     if (pid < 0)
         throw std::runtime_error("forkpty failed");
     if (pid == 0) {
-        for (std::string& setting : settings)
-            putenv(setting.data());
+        for (std::string& setting : settings) {
+            if (setting.find('=') == std::string::npos)
+                unsetenv(setting.c_str());
+            else
+                putenv(setting.data());
+        }
         exec_program({});
     }
     write_all(terminal, input);

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <poll.h>
+#include <set>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -23,13 +25,18 @@ struct PipeCase {
     int row = 0;
 };
 
+std::string repeat(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
 // `times` wrong answers at a menu: each message followed by the menu again.
 std::string wrong_at(const std::string& menu, const std::string& message, int times)
 {
-    std::string screens;
-    for (int i = 0; i < times; ++i)
-        screens += message + menu;
-    return screens;
+    return repeat(message + menu, times);
 }
 
 // Whether `output` is `shown` and then the closing sentence for `region` and
@@ -75,6 +82,8 @@ TEST(Pipes, ShowExactlyTheDialogue)
         {"input ends in the cuisine menu", "1\n", R + C},
         {"input ends in a sign", "3\n-", R + C},
         {"input ends before the last pause", "1\n3", R + C, "서울", 2},
+        {"hundreds of waiting wrong answers come out whole and in order",
+         repeat("5\n\n", 400) + "99\n", R + wrong_at(R, wrong_region, 400)},
     };
     for (const PipeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -118,6 +127,9 @@ TEST(Pipes, ShowEachPromptBeforeWaiting)
     await(program.output, seen, cuisine_menu);
     write_all(program.input, "1\n");
     await(program.output, seen, " 입니다.");
+    // The last pause: the program must still be there, waiting for Enter.
+    pollfd ended = {program.output, POLLIN, 0};
+    EXPECT_EQ(poll(&ended, 1, 300), 0) << "the program ended without waiting for Enter";
     write_all(program.input, "\n");
     const Finished rest = finish_program(program);
     EXPECT_EQ(rest.output, "");
@@ -129,6 +141,62 @@ TEST(Pipes, IgnoreArguments)
     const Finished run = run_program("99\n", {"--help", "-x", "3"});
     EXPECT_EQ(run.output, written(region_menu));
     EXPECT_EQ(run.status, 0);
+}
+
+// Under libfaketime, with the clock stopped at seconds of 2040, past the end
+// of a 32-bit time_t: runs in the same second draw the same dish, and over a
+// minute more than one dish is drawn. Wine would take faked file times for a
+// changed configuration, so only the clock is faked.
+TEST(Pipes, DrawAnewEachSecond)
+{
+    if (std::system("command -v faketime >/dev/null") != 0)
+        GTEST_SKIP() << "faketime is not installed (apt-get install faketime)";
+    std::set<std::string> drawn;
+    for (int second = 10; second < 60; second += 4) {
+        const std::vector<std::string> at = {"env", "NO_FAKE_STAT=1", "faketime", "-f",
+                                             "2040-01-01 00:00:" + std::to_string(second)};
+        const Finished first = run_program("1\n1\n\n", {}, nullptr, at);
+        const Finished again = run_program("1\n1\n\n", {}, nullptr, at);
+        EXPECT_TRUE(recommends(first.output, R + C, "서울", 0, written)) << first.output;
+        EXPECT_EQ(first.output, again.output) << at[4];
+        drawn.insert(first.output);
+    }
+    EXPECT_GT(drawn.size(), 1U) << "the same dish every second";
+}
+
+// Standard input that ends at once, because it is closed or can't be read,
+// ends the dialogue cleanly; a non-blocking one is waited for, without
+// spinning, and every byte is taken once.
+TEST(Input, EndsOrWaitsAsItShould)
+{
+    const struct {
+        Input input;
+        std::vector<std::string> answers; // written 100 ms apart
+        std::string shown;
+    } cases[] = {
+        {Input::closed, {}, R},
+        {Input::directory, {}, R},
+        {Input::nonblocking_pipe, {"2", "\n9", "9\n"}, R + C},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.input));
+        rusage before{};
+        getrusage(RUSAGE_CHILDREN, &before);
+        Running program = start_program({}, nullptr, c.input);
+        for (const std::string& answer : c.answers) {
+            usleep(100000);
+            write_all(program.input, answer);
+        }
+        const Finished run = finish_program(program);
+        rusage after{};
+        getrusage(RUSAGE_CHILDREN, &after);
+        const auto ms = [](const timeval& t) { return t.tv_sec * 1000 + t.tv_usec / 1000; };
+        const auto cpu_ms =
+            ms(after.ru_utime) + ms(after.ru_stime) - ms(before.ru_utime) - ms(before.ru_stime);
+        EXPECT_EQ(run.output, written(c.shown));
+        EXPECT_EQ(run.status, 0);
+        EXPECT_LT(cpu_ms, 150) << "the program spun while it waited for input";
+    }
 }
 
 TEST(Pipes, ReportAWriteErrorAndFail)
@@ -158,11 +226,18 @@ TEST(Terminal, ConvertsToUtf8AndClears)
         {"xx_XX.no-such-locale", "xterm", "99\n", R},
         {"C.UTF-8", "dumb", "0\n\n99\n", R + wrong_region + R},
         {"C.UTF-8", "", "0\n\n99\n", R + wrong_region + R},
+        {"C.UTF-8", nullptr, "0\n\n99\n", R + wrong_region + R},
+        {"C.UTF-8", "xterm-256color", "0\n\n99\n", R + wrong_region + clear + R},
+        {"C.UTF-8", "screen", "0\n\n99\n", R + wrong_region + clear + R},
+        {"C.UTF-8", "tmux-256color", "0\n\n99\n", R + wrong_region + clear + R},
+        {"C.UTF-8", "ansi", "0\n\n99\n", R + wrong_region + clear + R},
+        {"C.UTF-8", "vt100", "0\n\n99\n", R + wrong_region + clear + R},
+        {"C.UTF-8", "alacritty", "0\n\n99\n", R + wrong_region + clear + R},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.locale) + " on " + c.term);
-        const Finished run = run_in_terminal(
-            c.input, {std::string("LC_ALL=") + c.locale, std::string("TERM=") + c.term});
+        const std::string term = c.term != nullptr ? std::string("TERM=") + c.term : "TERM";
+        SCOPED_TRACE(std::string(c.locale) + " with " + term);
+        const Finished run = run_in_terminal(c.input, {std::string("LC_ALL=") + c.locale, term});
         EXPECT_EQ(run.output, c.shown);
         EXPECT_EQ(run.status, 0);
     }
@@ -171,26 +246,38 @@ TEST(Terminal, ConvertsToUtf8AndClears)
 }
 
 // Locales made for the test, since a fresh machine has only C.UTF-8: an
-// EUC-KR one gets the bytes unchanged, and one whose set has no Hangul shows
-// a question mark for each syllable.
+// EUC-KR one gets the bytes unchanged, and so does one whose character set
+// iconv doesn't know; one whose set has no Hangul shows a question mark for
+// each syllable, to the closing sentence's last full stop.
 TEST(Terminal, FollowsLocalesWithoutUtf8)
 {
     char folder[] = "/tmp/meal-locale-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string make = std::string("localedef -i ko_KR -f EUC-KR ") + folder +
-                             "/ko_KR.EUC-KR 2>/dev/null && localedef -i en_US -f ISO-8859-1 " +
-                             folder + "/en_US.ISO-8859-1 2>/dev/null";
-    const bool made = std::system(make.c_str()) == 0;
+    const std::string make = std::string("cd ") + folder +
+                             " && localedef -i ko_KR -f EUC-KR ./ko_KR.EUC-KR"
+                             " && localedef -i en_US -f ISO-8859-1 ./en_US.ISO-8859-1"
+                             // The same set under a name that iconv doesn't know.
+                             " && zcat /usr/share/i18n/charmaps/ISO-8859-1.gz | sed"
+                             " 's/^<code_set_name> .*/<code_set_name> MEAL-NO-SUCH-SET/' >unknown"
+                             " && localedef -i en_US -f ./unknown ./en_US.MEAL-NO-SUCH-SET";
+    const bool made = std::system((make + " >/dev/null 2>&1").c_str()) == 0;
     const std::string path = std::string("LOCPATH=") + folder;
     const Finished korean =
         run_in_terminal("1\n3\n\n", {"LC_ALL=ko_KR.EUC-KR", "TERM=xterm", path});
-    const Finished latin = run_in_terminal("99\n", {"LC_ALL=en_US.ISO-8859-1", "TERM=xterm", path});
+    const Finished unknown =
+        run_in_terminal("99\n", {"LC_ALL=en_US.MEAL-NO-SUCH-SET", "TERM=xterm", path});
+    const Finished latin =
+        run_in_terminal("1\n3\n\n", {"LC_ALL=en_US.ISO-8859-1", "TERM=xterm", path});
     std::system(("rm -rf " + std::string(folder)).c_str());
     if (!made)
         GTEST_SKIP() << "localedef can't make the locales here";
     EXPECT_TRUE(recommends(korean.output, R + C, "서울", 2, euc_kr)) << korean.output;
+    EXPECT_EQ(unknown.output, euc_kr(R));
+    // Every Korean dish has three syllables.
     EXPECT_EQ(latin.output, "=====================??? ? ???\?=====================\n"
-                            "?? ??? ??????\n1.??, 2.??, 3.?? (99.?\?):");
+                            "?? ??? ??????\n1.??, 2.??, 3.?? (99.?\?):"
+                            "\n?? ??? ???????\n1.?? 2.?? 3.?? (99.?\?):"
+                            "\n??? ?? ??? ????? ???.");
 }
 
 } // namespace
