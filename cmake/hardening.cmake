@@ -13,6 +13,9 @@ include(CheckLinkerFlag)
 include(CheckPIESupported)
 
 check_pie_supported(OUTPUT_VARIABLE pie_message LANGUAGES C CXX)
+if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED)
+  message(STATUS "Executables will not be position independent: ${pie_message}")
+endif()
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 add_library(meal_hardening INTERFACE)
