@@ -69,11 +69,7 @@ TEST(ReadNumber, FollowsScanfAndSaturates)
         {"!5", ReadResult::nothing, 7, "!5"},
         {"*5", ReadResult::nothing, 7, "*5"},
         {",5", ReadResult::nothing, 7, ",5"},
-        {"\x01"
-         "5",
-         ReadResult::nothing, 7,
-         "\x01"
-         "5"},
+        {"\0015", ReadResult::nothing, 7, "\0015"}, // the control byte 1, then 5
         {"", ReadResult::ended, 7, ""},
         {" \n \n", ReadResult::ended, 7, ""},
         {"-", ReadResult::ended, 7, ""},
