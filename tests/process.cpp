@@ -120,10 +120,19 @@ Finished finish_program(Running& program)
 Finished run_program(std::string_view input, const std::vector<std::string>& arguments,
                      const char* output_path, const std::vector<std::string>& prefix)
 {
-    Running program = start_program(arguments, output_path, Input::pipe, prefix);
-    // The inputs are small enough for the pipe to hold them whole.
-    write_all(program.input, input);
-    return finish_program(program);
+    for (int attempt = 1;; ++attempt) {
+        Running program = start_program(arguments, output_path, Input::pipe, prefix);
+        // The inputs are small enough for the pipe to hold them whole.
+        write_all(program.input, input);
+        Finished run = finish_program(program);
+        // Now and then, as Wine's own process exits after the program has
+        // done its work, glibc's loader fails an assertion in Wine. That is
+        // the launcher's fault, not the program's: such a run is made again.
+        const bool launcher_failed = std::getenv("MEAL_LAUNCHER") != nullptr &&
+                                     run.errors.starts_with("Inconsistency detected by ld.so");
+        if (!launcher_failed || attempt == 2)
+            return run;
+    }
 }
 
 Finished run_in_terminal(std::string_view input, std::vector<std::string> settings)

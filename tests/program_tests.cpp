@@ -152,7 +152,7 @@ TEST(Pipes, DrawAnewEachSecond)
     if (std::system("command -v faketime >/dev/null") != 0)
         GTEST_SKIP() << "faketime is not installed (apt-get install faketime)";
     std::set<std::string> drawn;
-    for (int second = 10; second < 60; second += 4) {
+    for (int second = 10; second < 60; second += 8) {
         const std::vector<std::string> at = {"env", "NO_FAKE_STAT=1", "faketime", "-f",
                                              "2040-01-01 00:00:" + std::to_string(second)};
         const Finished first = run_program("1\n1\n\n", {}, nullptr, at);
